@@ -10,7 +10,9 @@ constexpr const char* kWindows1252 = "windows-1252";
 
 } // namespace
 
-QString DecodeLatin1(QByteArrayView bytes) { return QString::fromLatin1(bytes); }
+QString DecodeLatin1(QByteArrayView bytes) {
+    return QString::fromLatin1(bytes);
+}
 
 QByteArray EncodeLatin1(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);

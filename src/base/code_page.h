@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 // The single-byte code pages at the system's boundaries: portal and CSV files are ISO 8859-1,

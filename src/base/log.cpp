@@ -28,7 +28,9 @@ void AppendLog(const QString& text) {
     }
 }
 
-const QString& logText() { return State().text; }
+const QString& logText() {
+    return State().text;
+}
 
 void ClearLog() {
     LogState& state = State();
@@ -38,8 +40,12 @@ void ClearLog() {
     }
 }
 
-void SetLogUserMode(bool userMode) { State().userMode = userMode; }
+void SetLogUserMode(bool userMode) {
+    State().userMode = userMode;
+}
 
-void SetLogListener(LogListener* listener) { State().listener = listener; }
+void SetLogListener(LogListener* listener) {
+    State().listener = listener;
+}
 
 } // namespace morvek::base

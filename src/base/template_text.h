@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <initializer_list>
 #include <variant>
 

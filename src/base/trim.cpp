@@ -32,6 +32,8 @@ QString TrimRight(QStringView text) {
     return text.left(end).toString();
 }
 
-QString Trim(QStringView text) { return TrimLeft(TrimRight(text)); }
+QString Trim(QStringView text) {
+    return TrimLeft(TrimRight(text));
+}
 
 } // namespace morvek::base

@@ -13,7 +13,7 @@ namespace morvek::config {
 // of the start context is among its members.
 class CRightsTable final {
 public:
-    explicit CRightsTable(const CStartContext& context) : context(context) {}
+    explicit CRightsTable(const CStartContext& startContext) : context(startContext) {}
 
     void AddRight(const QString& name, const QString& members);
     bool HasRight(const QString& name) const;

@@ -3,7 +3,6 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace morvek::config {

@@ -35,8 +35,7 @@ QString ProgramOfExecLine(const QString& exec) {
 }
 
 QString ExecOfDesktopEntry(const QString& desktopId) {
-    const QString path =
-        QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId);
+    const QString path = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, desktopId);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {};

@@ -28,7 +28,9 @@ void Overlay(T*& target, T* source) {
 
 } // namespace
 
-const Host& CurrentHost() { return Installed(); }
+const Host& CurrentHost() {
+    return Installed();
+}
 
 ScopedHost::ScopedHost(const Host& host) : previous(Installed()) {
     Host& installed = Installed();
@@ -40,6 +42,8 @@ ScopedHost::ScopedHost(const Host& host) : previous(Installed()) {
     Overlay(installed.desktop, host.desktop);
 }
 
-ScopedHost::~ScopedHost() { Installed() = previous; }
+ScopedHost::~ScopedHost() {
+    Installed() = previous;
+}
 
 } // namespace morvek::platform

@@ -63,12 +63,16 @@ bool IsBelow(const QString& path, const QString& mountPoint) {
 } // namespace
 
 QList<MountEntry> ProcMountTable::Mounts() const {
-    QList<MountEntry> mounts;
     QFile file(QStringLiteral("/proc/self/mountinfo"));
     if (!file.open(QIODevice::ReadOnly)) {
-        return mounts;
+        return {};
     }
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    return ParseMountInfo(file.readAll());
+}
+
+QList<MountEntry> ParseMountInfo(const QByteArray& text) {
+    QList<MountEntry> mounts;
+    for (const QByteArray& line : text.split('\n')) {
         // id parent major:minor root mount-point options [optional...] - type source super
         const QList<QByteArray> fields = line.split(' ');
         const qsizetype dash = fields.indexOf("-");
@@ -126,8 +130,7 @@ QString NetworkSourceAsUnc(const MountEntry& mount) {
         const qsizetype slash = text.indexOf(u'/');
         host = slash < 0 ? text : text.left(slash);
         path = slash < 0 ? QString() : text.mid(slash);
-    } else if (mount.fsType == u"nfs" || mount.fsType == u"nfs4" ||
-               mount.fsType == u"fuse.sshfs") {
+    } else if (mount.fsType == u"nfs" || mount.fsType == u"nfs4" || mount.fsType == u"fuse.sshfs") {
         const qsizetype colon = mount.source.indexOf(u':');
         if (colon <= 0) {
             return {};

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
 namespace morvek::platform {
 
 struct MountEntry {
-    QString mountPoint; // host path, "/" for the root file system
-    QString source;     // "//host/share", "host:/export", "/dev/sdb1", ...
-    QString fsType;     // "ext4", "cifs", "nfs4", "iso9660", ...
+    QString mountPoint;     // host path, "/" for the root file system
+    QString source;         // "//host/share", "host:/export", "/dev/sdb1", ...
+    QString fsType;         // "ext4", "cifs", "nfs4", "iso9660", ...
     bool removable = false; // the block device or its disk is marked removable
 };
 
@@ -24,6 +25,9 @@ class ProcMountTable final : public MountTable {
 public:
     QList<MountEntry> Mounts() const override;
 };
+
+// The entries of a /proc/<pid>/mountinfo text; removability is read from /sys/dev/block.
+QList<MountEntry> ParseMountInfo(const QByteArray& text);
 
 enum class DriveType { Other, Removable, CdRom, RamDisk };
 

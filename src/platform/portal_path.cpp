@@ -8,9 +8,13 @@ namespace {
 
 constexpr qsizetype kMaxPart = 255;
 
-bool IsSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+bool IsSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
 
-bool HasDriveLetter(const QString& path) { return path.size() >= 2 && path[1] == u':'; }
+bool HasDriveLetter(const QString& path) {
+    return path.size() >= 2 && path[1] == u':';
+}
 
 // The network path that a drive letter is connected to: the network source of the mount
 // that the drive is mapped to, followed by the mapped folder's place inside that mount.
@@ -28,11 +32,8 @@ QString RemoteNameOfDrive(const QString& drive) {
     if (unc.isEmpty()) {
         return {};
     }
-    QString inside = hostFolder.mid(mount->mountPoint.size());
+    QString inside = WithoutTrailingSeparators(hostFolder.mid(mount->mountPoint.size()));
     inside.replace(u'/', u'\\');
-    while (inside.endsWith(u'\\')) {
-        inside.chop(1);
-    }
     if (!inside.isEmpty() && !inside.startsWith(u'\\')) {
         inside.prepend(u'\\');
     }
@@ -60,6 +61,13 @@ CPathParts SplitNames(const QString& path) {
 }
 
 } // namespace
+
+QString WithoutTrailingSeparators(QString text) {
+    while (!text.isEmpty() && IsSeparator(text.back())) {
+        text.chop(1);
+    }
+    return text;
+}
 
 QString ServerOfUnc(const QString& unc) {
     if (unc.size() <= 2 || !unc.startsWith(QStringLiteral("\\\\"))) {

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QUuid>
-
 #include <chrono>
 #include <pwd.h>
 #include <unistd.h>
@@ -33,6 +32,8 @@ quint32 PosixSystemInfo::TickCount() const {
     return static_cast<quint32>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-bool PosixSystemInfo::ShiftKeyDown() const { return false; }
+bool PosixSystemInfo::ShiftKeyDown() const {
+    return false;
+}
 
 } // namespace morvek::platform

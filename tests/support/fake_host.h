@@ -4,7 +4,6 @@
 
 #include <QMap>
 #include <QStringList>
-
 #include <optional>
 
 namespace morvek::test {

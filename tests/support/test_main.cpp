@@ -1,7 +1,6 @@
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // Every test process gets settings and XDG folders of its own, so that no test reads or
