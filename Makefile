@@ -30,11 +30,13 @@ fuzz: deps
 bench: build
 	scripts/run-benchmarks
 
+SOURCES = git ls-files -co --exclude-standard '*.cpp' '*.h'
+
 format:
-	find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	$(SOURCES) | xargs clang-format -i
 
 format-check:
-	find src tests tools bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+	$(SOURCES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build build-sanitize build-fuzz
