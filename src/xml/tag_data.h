@@ -2,7 +2,6 @@
 
 #include <QMap>
 #include <QString>
-
 #include <memory>
 #include <vector>
 
@@ -27,7 +26,9 @@ class CTagDataArray final {
 public:
     qsizetype size() const { return static_cast<qsizetype>(records.size()); }
     bool isEmpty() const { return records.empty(); }
-    const CTagData& operator[](qsizetype index) const { return *records[static_cast<size_t>(index)]; }
+    const CTagData& operator[](qsizetype index) const {
+        return *records[static_cast<size_t>(index)];
+    }
     CTagData& operator[](qsizetype index) { return *records[static_cast<size_t>(index)]; }
     CTagData& Append() { return *records.emplace_back(std::make_unique<CTagData>()); }
     void clear() { records.clear(); }

@@ -3,7 +3,6 @@
 #include "xml/tag_id.h"
 
 #include <QStringView>
-
 #include <span>
 
 namespace morvek::xml {
