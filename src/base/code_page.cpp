@@ -36,7 +36,24 @@ std::optional<QByteArray> EncodeWindows1252(QStringView text) {
     if (!encoder.isValid()) {
         return std::nullopt;
     }
-    return QByteArray(encoder.encode(text));
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError()) {
+        return bytes;
+    }
+    // The codec substitutes 0x1A for characters it cannot map; Windows writes "?" there, and
+    // the bytes must match what a Windows workstation writes. So encode one code point at a
+    // time, each with an encoder of its own (resetState keeps the error flag).
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        QStringEncoder single(kWindows1252);
+        const QByteArray one = single.encode(text.mid(i, length));
+        bytes += single.hasError() ? QByteArray(1, '?') : one;
+        i += length;
+    }
+    return bytes;
 }
 
 } // namespace morvek::base

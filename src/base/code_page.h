@@ -12,7 +12,8 @@ QString DecodeLatin1(QByteArrayView bytes);
 // Characters outside ISO 8859-1 become "?".
 QByteArray EncodeLatin1(QStringView text);
 
-// Empty when the host's Qt has no Windows-1252 codec.
+// Empty when the host's Qt has no Windows-1252 codec. Characters outside Windows-1252
+// become "?".
 std::optional<QString> DecodeWindows1252(QByteArrayView bytes);
 std::optional<QByteArray> EncodeWindows1252(QStringView text);
 
