@@ -1,10 +1,12 @@
 // Feeds arbitrary bytes to the tag reader with every tag table and checks what the records
 // promise to their loaders.
 
+#include "pagegen/standalone_document.h"
 #include "platform/host.h"
 #include "xml/tag_reader.h"
 
 #include <QBuffer>
+#include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -59,6 +61,15 @@ void CheckRecords(const xml::CTagDataArray& records, bool ok) {
     }
 }
 
+// The page converter must take every page the reader accepts.
+void GeneratePage(xml::CTagDataArray records) {
+    static const QTemporaryDir tempFolder;
+    pagegen::StandaloneDocument document(tempFolder.path() + u'/');
+    QString html;
+    pagegen::GenerateRecordsHtml(document.Context(), QStringLiteral("fuzz.xml"), std::move(records),
+                                 html);
+}
+
 void ReadWith(xml::TagTable table, const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -70,6 +81,9 @@ void ReadWith(xml::TagTable table, const QByteArray& bytes) {
     CheckRecords(records, ok);
     if (ok && !state.atEnd) {
         std::abort();
+    }
+    if (ok && table.data() == xml::PageFileTags.data()) {
+        GeneratePage(std::move(records));
     }
 }
 
