@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 namespace morvek::config {
 
@@ -22,6 +23,12 @@ public:
     qsizetype EnterIf(const xml::CTagDataArray& records, qsizetype i) const;
     qsizetype EnterIfNot(const xml::CTagDataArray& records, qsizetype i) const;
     void Clear() { rights.clear(); }
+    // The defined rights' names (upper case), sorted.
+    QStringList Names() const {
+        QStringList names = rights.keys();
+        names.sort();
+        return names;
+    }
 
 private:
     const CStartContext& context;
