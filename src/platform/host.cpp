@@ -10,7 +10,8 @@ Host& RealHost() {
     static ProcMountTable mounts;
     static PosixSystemInfo system;
     static XdgDesktopApplications desktop;
-    static Host host{&messages, &settings, &environment, &mounts, &system, &desktop};
+    static PosixPrograms programs;
+    static Host host{&messages, &settings, &environment, &mounts, &system, &desktop, &programs};
     return host;
 }
 
@@ -40,6 +41,7 @@ ScopedHost::ScopedHost(const Host& host) : previous(Installed()) {
     Overlay(installed.mounts, host.mounts);
     Overlay(installed.system, host.system);
     Overlay(installed.desktop, host.desktop);
+    Overlay(installed.programs, host.programs);
 }
 
 ScopedHost::~ScopedHost() {

@@ -4,6 +4,7 @@
 #include "platform/environment.h"
 #include "platform/message_sink.h"
 #include "platform/mount_table.h"
+#include "platform/programs.h"
 #include "platform/settings.h"
 #include "platform/system_info.h"
 
@@ -18,6 +19,7 @@ struct Host {
     MountTable* mounts = nullptr;
     SystemInfo* system = nullptr;
     DesktopApplications* desktop = nullptr;
+    Programs* programs = nullptr;
 };
 
 // The installed facilities; the real POSIX/Qt ones for every facility nobody installed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/host.h"
+#include "support/recording_programs.h"
 
 #include <QMap>
 #include <QStringList>
@@ -78,7 +79,8 @@ public:
 class FakeHost final {
 public:
     FakeHost()
-        : scope(platform::Host{&messages, &settings, &environment, &mounts, &system, &desktop}) {}
+        : scope(platform::Host{&messages, &settings, &environment, &mounts, &system, &desktop,
+                               &programs}) {}
 
     RecordingMessageSink messages;
     FakeSettings settings;
@@ -86,6 +88,7 @@ public:
     FakeMountTable mounts;
     FakeSystemInfo system;
     FakeDesktopApplications desktop;
+    RecordingPrograms programs;
 
 private:
     platform::ScopedHost scope;
