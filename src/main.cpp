@@ -1,13 +1,46 @@
+#include "app/document_frame.h"
 #include "app/morvek_app.h"
-#include "app/start_location.h"
+#include "app/morvek_doc.h"
 #include "base/log.h"
-#include "platform/portal_path.h"
+#include "config/memory_tree.h"
+#include "pagegen/page_converter.h"
+#include "pagegen/style_colour.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-// Until the main window exists the program runs its start-up on the command line and prints
-// the log and the start context it found.
+namespace {
+
+using morvek::app::CMorvekDoc;
+
+// Until the main window exists the viewer runs without one: the areas go into an in-memory
+// bar, each requested page is converted as the browser view would convert it, and the log
+// is printed at the end; page calls are not recorded. The generated pages stay until the program
+// ends.
+class ConsoleFrame final : public morvek::app::DocumentFrame {
+public:
+    void InitialUpdateFrame(CMorvekDoc& document, bool) override {
+        morvek::pagegen::PageContext context = document.MakePageContext();
+        const std::optional<QString> target =
+            morvek::pagegen::ConvertPage(context, document.currentPageFile);
+        if (target) {
+            pages.append(*target);
+        }
+    }
+    void ShowBlankPage() override {}
+    morvek::config::AreaBar& GetAreaBar() override { return areaBar; }
+    morvek::config::StatisticsFileTarget* GetStatisticsRecorder() override { return nullptr; }
+    const morvek::pagegen::StyleColourProvider& GetStyleColour() const override { return look; }
+
+    QStringList pages;
+
+private:
+    morvek::config::MemoryAreaBar areaBar;
+    morvek::pagegen::DefaultLookColour look;
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     morvek::app::CMorvekApp app;
@@ -15,17 +48,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTextStream out(stdout);
-    if (!app.commandLine.fileName.isEmpty()) {
-        const QString folder = morvek::platform::WithoutTrailingSeparators(
-            morvek::platform::FolderOfPath(app.commandLine.fileName));
-        const morvek::app::CStartLocation location = morvek::app::GetStartLocation(folder);
-        out << "Startdatei:       " << app.commandLine.fileName << '\n'
-            << "Startlaufwerk:    " << location.startDrive << '\n'
-            << "Server:           " << location.serverName << '\n'
-            << "Laufwerkstyp:     " << location.driveTypeName << '\n'
-            << "Laufwerkszuordnung: " << location.driveMapping << '\n';
+    {
+        ConsoleFrame frame;
+        CMorvekDoc document(app, frame);
+        const bool opened = app.commandLine.fileName.isEmpty()
+                                ? document.OnNewDocument()
+                                : document.OnOpenDocument(app.commandLine.fileName);
+        out << morvek::base::logText();
+        for (const QString& page : frame.pages) {
+            out << "Seite erzeugt: " << page << '\n';
+        }
+        out.flush();
+        if (!opened) {
+            app.ExitInstance();
+            return 1;
+        }
     }
-    out << morvek::base::logText();
-    out.flush();
     return app.ExitInstance();
 }
