@@ -27,6 +27,13 @@ struct PageContext {
     // The pages being converted, outermost first, by their file's absolute host path; a
     // page in this chain is not converted again for a link that reaches it.
     QStringList pagesInProgress;
+    // Pages converted for links since the outermost page of the chain began; pages that all
+    // link to each other would otherwise be converted a factorial number of times.
+    int linkedConversions = 0;
 };
+
+// The most pages one shown page may convert for its links, directly or through linked pages;
+// links beyond it keep their value as written.
+inline constexpr int kMaxLinkedConversions = 500;
 
 } // namespace morvek::pagegen

@@ -104,6 +104,11 @@ std::optional<QString> ConvertPage(PageContext& document, const QString& pagePat
     if (document.pagesInProgress.contains(identity)) {
         return std::nullopt;
     }
+    if (document.pagesInProgress.isEmpty()) {
+        document.linkedConversions = 0;
+    } else if (document.linkedConversions++ >= kMaxLinkedConversions) {
+        return std::nullopt;
+    }
     const ChainEntry chainEntry(document.pagesInProgress, identity);
     CPageConverter converter(document);
     QString html;

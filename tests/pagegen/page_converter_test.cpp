@@ -148,6 +148,29 @@ TEST(PageConverter, PagesReachingThemselvesAreNotConvertedAgain) {
     EXPECT_TRUE(bed.host.messages.messages.isEmpty());
 }
 
+TEST(PageConverter, PagesLinkingToEachOtherConvertABoundedNumberOfPages) {
+    PageTestBed bed;
+    constexpr int kPages = 8;
+    QByteArray links;
+    for (int i = 0; i < kPages; ++i) {
+        links += "<TEXTBEREICH><LINKAKTION>HTML(" +
+                 bed.files.Path(QStringLiteral("pages/p%1.xml").arg(i)).toLatin1() +
+                 ")</LINKAKTION></TEXTBEREICH>";
+    }
+    for (int i = 0; i < kPages; ++i) {
+        bed.WritePage(QStringLiteral("p%1.xml").arg(i), links);
+    }
+    const QString first = bed.files.Path(QStringLiteral("pages/p0.xml"));
+    // Without the bound the eight pages would be converted 13,700 times.
+    for (int shown = 1; shown <= 2; ++shown) {
+        const std::optional<QString> target = ConvertPage(bed.context, first);
+        ASSERT_TRUE(target);
+        EXPECT_EQ(bed.pageCounter.Current(), shown * (kMaxLinkedConversions + 1));
+        EXPECT_TRUE(PageTestBed::ReadGenerated(*target).contains(QStringLiteral("Datei")));
+    }
+    EXPECT_TRUE(bed.host.messages.messages.isEmpty());
+}
+
 TEST(PageConverter, DevicesAreNoPages) {
     PageTestBed bed;
     if (!QFileInfo::exists(QStringLiteral("/dev/zero"))) {
