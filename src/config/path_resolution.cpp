@@ -10,16 +10,11 @@
 namespace morvek::config {
 namespace {
 
-constexpr std::array<QStringView, 4> kWebPrefixes = {u"http://", u"ftp:\\", u"ftp://", u"file://"};
+constexpr std::array<QStringView, 4> kWebPrefixes = {u"http://", u"ftp:\\\\", u"ftp://",
+                                                     u"file://"};
 
 bool IsSeparator(QChar c) {
     return c == u'\\' || c == u'/';
-}
-
-bool IsWebAddress(const QString& text) {
-    return std::any_of(kWebPrefixes.begin(), kWebPrefixes.end(), [&text](QStringView prefix) {
-        return base::StartsWithNoCase(text, prefix);
-    });
 }
 
 bool IsAbsolute(const QString& text) {
@@ -63,13 +58,19 @@ void RemoveParentSteps(QString& text) {
 
 } // namespace
 
+bool IsWebOrFileAddress(const QString& text) {
+    return std::any_of(kWebPrefixes.begin(), kWebPrefixes.end(), [&text](QStringView prefix) {
+        return base::StartsWithNoCase(text, prefix);
+    });
+}
+
 QString ResolvePath(const QString& text, const QString& base, const CVariableStore& variables) {
     QString path = base::Trim(text);
     if (path.isEmpty()) {
         return {};
     }
     variables.ExpandVariables(path);
-    if (IsWebAddress(path)) {
+    if (IsWebOrFileAddress(path)) {
         return path;
     }
     if (!base.isEmpty() && !IsAbsolute(path)) {

@@ -80,13 +80,6 @@ QString CPageConverter::Resolve(const QString& value, const QString& base) const
     return config::ResolvePath(value, base, document.variables);
 }
 
-bool IsWebOrFileAddress(const QString& path) {
-    static constexpr std::array<QStringView, 4> kPrefixes{u"http://", u"ftp:\\", u"ftp://",
-                                                          u"file://"};
-    return std::any_of(kPrefixes.begin(), kPrefixes.end(),
-                       [&](QStringView prefix) { return base::StartsWithNoCase(path, prefix); });
-}
-
 qsizetype EnterCondition(const CPageConverter& converter, qsizetype index) {
     const config::CRightsTable& rights = converter.document.rights;
     return converter.tags[index].tagId == xml::TAG_IF
@@ -95,7 +88,7 @@ qsizetype EnterCondition(const CPageConverter& converter, qsizetype index) {
 }
 
 std::optional<QString> ConvertPage(PageContext& document, const QString& pagePath) {
-    if (IsWebOrFileAddress(pagePath)) {
+    if (config::IsWebOrFileAddress(pagePath)) {
         return pagePath;
     }
     // A page that links to itself, directly or through other pages, keeps that link as it

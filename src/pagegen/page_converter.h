@@ -34,7 +34,4 @@ bool GeneratePageHtml(CPageConverter& converter, QString& output);
 // the index after the section.
 qsizetype EnterCondition(const CPageConverter& converter, qsizetype index);
 
-// True for the addresses that are shown as they are: http://, ftp:\\, ftp:// and file://.
-bool IsWebOrFileAddress(const QString& path);
-
 } // namespace morvek::pagegen

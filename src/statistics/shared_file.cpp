@@ -22,6 +22,12 @@ bool IsLockHeld(int error) {
     return error == EAGAIN || error == EACCES;
 }
 
+// Some network mounts offer no record locks at all; there the file is used unlocked rather
+// than never, so that no call is lost and the table still shows.
+bool LocksUnsupported(int error) {
+    return error == ENOLCK || error == EINVAL || error == EOPNOTSUPP || error == ENOSYS;
+}
+
 bool WriteAll(int fd, QByteArrayView bytes) {
     return ::write(fd, bytes.data(), bytes.size()) == bytes.size();
 }
@@ -108,7 +114,7 @@ int WaitForLock(int fd, short type) {
         std::this_thread::sleep_for(kRetryDelay);
         error = TryLockFile(fd, type);
     }
-    return error;
+    return LocksUnsupported(error) ? 0 : error;
 }
 
 // "Exists" means another writer created the file in the meantime: open that one.

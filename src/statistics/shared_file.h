@@ -28,8 +28,8 @@ private:
 // (EAGAIN or EACCES while another open of the file holds a conflicting lock).
 int TryLockFile(int fd, short type);
 
-// Retries TryLockFile every 10 ms while the lock is held elsewhere. Returns 0, or the errno
-// value of the last attempt.
+// Retries TryLockFile every 10 ms while the lock is held elsewhere. Returns 0 (also where the
+// file system has no record locks), or the errno value of the last attempt.
 int WaitForLock(int fd, short type);
 
 // Opens the file at the host path for appending, holding its exclusive lock. A missing file

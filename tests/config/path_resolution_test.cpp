@@ -41,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResolveCase{u"http://host/a/../b/", u"C:\\Seiten", u"http://host/a/../b/"},
         ResolveCase{u"%Web%", u"C:\\Seiten", u"HTTP://host/a/../b/"},
         ResolveCase{u"Ftp:\\\\host\\x\\", u"C:\\Seiten", u"Ftp:\\\\host\\x\\"},
+        ResolveCase{u"ftp:\\a\\..\\b.pdf", u"", u"ftp:\\b.pdf"},
         ResolveCase{u"FTP://host/", u"C:\\Seiten", u"FTP://host/"},
         ResolveCase{u"fILe://C:/x/", u"C:\\Seiten", u"fILe://C:/x/"},
         ResolveCase{u"https://host/x", u"", u"https://host/x"},

@@ -55,6 +55,10 @@ TEST(PageConverter, WebAndFileAddressesAreTheTarget) {
     EXPECT_FALSE(bed.variables.GetVariable(QStringLiteral("ZORV_Page")));
     EXPECT_EQ(bed.pageCounter.Current(), 0);
     EXPECT_TRUE(QDir(bed.context.tempFolder).isEmpty());
+
+    // With one backslash after "ftp:" the text is a page path like any other.
+    EXPECT_FALSE(ConvertPage(bed.context, QStringLiteral("ftp:\\fehlt.xml")));
+    EXPECT_EQ(bed.host.messages.messages.size(), 1);
 }
 
 TEST(PageConverter, UnreadablePageFailsWithTheReadersMessage) {
