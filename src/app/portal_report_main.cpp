@@ -1,7 +1,7 @@
 #include "app/document_frame.h"
-#include "app/inspect_report.h"
 #include "app/morvek_app.h"
 #include "app/morvek_doc.h"
+#include "app/portal_report.h"
 #include "config/memory_tree.h"
 #include "config/statistics_target.h"
 #include "pagegen/style_colour.h"

@@ -1,6 +1,6 @@
 #include "app/converting_frame.h"
-#include "app/inspect_report.h"
 #include "app/morvek_doc.h"
+#include "app/portal_report.h"
 #include "support/fake_host.h"
 #include "support/fixtures.h"
 #include "support/printers.h"

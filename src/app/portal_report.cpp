@@ -1,4 +1,4 @@
-#include "app/inspect_report.h"
+#include "app/portal_report.h"
 
 #include "app/morvek_doc.h"
 #include "config/global_file.h"
