@@ -1,6 +1,5 @@
 #include "pagegen/page_converter.h"
 
-#include "base/ascii.h"
 #include "base/template_text.h"
 #include "config/path_resolution.h"
 #include "config/rights_table.h"
@@ -13,8 +12,6 @@
 #include "xml/tag_reader.h"
 
 #include <QFileInfo>
-#include <algorithm>
-#include <array>
 #include <cerrno>
 
 namespace morvek::pagegen {
@@ -42,13 +39,6 @@ bool IsReadablePage(const QString& pagePath) {
     return true;
 }
 
-QString WithoutTrailingSeparators(QString folder) {
-    while (folder.endsWith(u'\\') || folder.endsWith(u'/')) {
-        folder.chop(1);
-    }
-    return folder;
-}
-
 // Marks a page as being converted for as long as the object lives.
 class ChainEntry final {
 public:
@@ -66,7 +56,8 @@ bool ReadPage(CPageConverter& converter, const QString& pagePath) {
     converter.pagePath = pagePath;
     converter.pageFolder = platform::FolderOfPath(pagePath);
     converter.document.variables.SetVariable(
-        QStringLiteral("ZORV_Page"), WithoutTrailingSeparators(converter.pageFolder), false);
+        QStringLiteral("ZORV_Page"), platform::WithoutTrailingSeparators(converter.pageFolder),
+        false);
     if (!IsReadablePage(pagePath)) {
         return false;
     }
